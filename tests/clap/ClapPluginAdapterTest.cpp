@@ -1,0 +1,439 @@
+// The adapter driven in-process through its CLAP record, with a model and processor whose parameters and
+// calls the tests can see.
+#include "clap/ClapPluginAdapter.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <atomic>
+#include <thread>
+#include <cmath>
+#include <tuple>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+constexpr int kParameters = 4;
+
+class TestModel : public GenericPlugin {
+public:
+    TestModel() : GenericPlugin(GenericPluginInfo{}) {}
+    int parameterCount() const override { return kParameters; }
+    float parameterValue(int index) const override { return values[size_t(index)]; }
+    void setParameterValue(int index, float value, int) override { values[size_t(index)] = value; }
+    std::vector<float> values = std::vector<float>(kParameters, 0.0f);
+};
+
+// Records each call of the frame with the parameter values it saw, and the MIDI it decoded.
+class TestProcessor : public GenericPluginProcessor {
+public:
+    struct Call {
+        int frames;
+        std::vector<float> values;
+    };
+
+    explicit TestProcessor(int layout) : GenericPluginProcessor(GenericPluginInfo{}, layout) {
+        for (int c = 0; c < channelCount(); ++c) channel(c).output = &channel(c).mainInput;
+    }
+    int parameterCount() const override { return kParameters; }
+    float parameterValue(int index) const override { return values[size_t(index)]; }
+    void setParameterValue(int index, float value, int flags) override {
+        values[size_t(index)] = value;
+        parameterChanged(index, value, flags);
+    }
+    void process(const float* const* inputs, int inputCount, float* const* outputs, int outputCount, int frames,
+                 uint32_t& status) override {
+        calls.push_back({frames, values});
+        GenericPluginProcessor::process(inputs, inputCount, outputs, outputCount, frames, status);
+    }
+    void decodeMidi(const MidiMessage& message) override { midi.push_back(message); }
+    void useMidiState(int index) { setMidiStateParameter(index); }
+
+    std::vector<float> values = std::vector<float>(kParameters, 0.0f);
+    std::vector<Call> calls;
+    std::vector<MidiMessage> midi;
+};
+
+class TestFactory : public PluginInstanceFactory {
+public:
+    std::unique_ptr<GenericPlugin> createModel() const override { return std::make_unique<TestModel>(); }
+    std::unique_ptr<GenericPluginProcessor> createProcessor(int layout) const override {
+        return GenericPluginProcessor::create<TestProcessor>(layout);
+    }
+};
+
+struct TestHost {
+    clap_host_t host{};
+    clap_host_params_t params{};
+    clap_host_timer_support_t timers{};
+    int flushRequests = 0;
+    int rescans = 0;
+    std::atomic<int> callbackRequests{0};
+    std::vector<uint32_t> timerPeriods;
+    bool offerParams = true;
+
+    TestHost() {
+        host.clap_version = CLAP_VERSION_1_2_5;
+        host.host_data = this;
+        host.name = "test";
+        host.get_extension = [](const clap_host_t* h, const char* id) -> const void* {
+            auto* self = static_cast<TestHost*>(h->host_data);
+            if (self->offerParams && std::strcmp(id, CLAP_EXT_PARAMS) == 0) return &self->params;
+            if (std::strcmp(id, CLAP_EXT_TIMER_SUPPORT) == 0) return &self->timers;
+            return nullptr;
+        };
+        host.request_callback = [](const clap_host_t* h) { ++static_cast<TestHost*>(h->host_data)->callbackRequests; };
+        timers.register_timer = [](const clap_host_t* h, uint32_t period, clap_id* id) {
+            auto* self = static_cast<TestHost*>(h->host_data);
+            self->timerPeriods.push_back(period);
+            *id = 7;
+            return true;
+        };
+        timers.unregister_timer = [](const clap_host_t*, clap_id) { return true; };
+        params.rescan = [](const clap_host_t* h, uint32_t) { ++static_cast<TestHost*>(h->host_data)->rescans; };
+        params.request_flush = [](const clap_host_t* h) { ++static_cast<TestHost*>(h->host_data)->flushRequests; };
+    }
+};
+
+// A sorted host event list.
+struct Events {
+    std::vector<std::vector<uint8_t>> storage;
+    clap_input_events_t list{};
+
+    Events() {
+        list.ctx = this;
+        list.size = [](const clap_input_events_t* l) { return uint32_t(static_cast<Events*>(l->ctx)->storage.size()); };
+        list.get = [](const clap_input_events_t* l, uint32_t i) {
+            return reinterpret_cast<const clap_event_header_t*>(static_cast<Events*>(l->ctx)->storage[i].data());
+        };
+    }
+    template <typename T> void add(const T& event) {
+        std::vector<uint8_t> bytes(sizeof(T));
+        std::memcpy(bytes.data(), &event, sizeof(T));
+        storage.push_back(std::move(bytes));
+    }
+    void param(uint32_t time, clap_id id, double value, uint16_t space = CLAP_CORE_EVENT_SPACE_ID) {
+        clap_event_param_value_t e{};
+        e.header = {sizeof e, time, space, CLAP_EVENT_PARAM_VALUE, 0};
+        e.param_id = id;
+        e.value = value;
+        add(e);
+    }
+    void note(uint32_t time, bool on, int16_t key, double velocity, int16_t channel = 0) {
+        clap_event_note_t e{};
+        e.header = {sizeof e, time, CLAP_CORE_EVENT_SPACE_ID, uint16_t(on ? CLAP_EVENT_NOTE_ON : CLAP_EVENT_NOTE_OFF), 0};
+        e.key = key;
+        e.channel = channel;
+        e.velocity = velocity;
+        add(e);
+    }
+    void midi(uint32_t time, uint8_t s, uint8_t d1, uint8_t d2, uint16_t space = CLAP_CORE_EVENT_SPACE_ID) {
+        clap_event_midi_t e{};
+        e.header = {sizeof e, time, space, CLAP_EVENT_MIDI, 0};
+        e.data[0] = s;
+        e.data[1] = d1;
+        e.data[2] = d2;
+        add(e);
+    }
+};
+
+struct Collected {
+    std::vector<clap_event_param_value_t> events;
+    clap_output_events_t list{};
+    Collected() {
+        list.ctx = this;
+        list.try_push = [](const clap_output_events_t* l, const clap_event_header_t* e) {
+            clap_event_param_value_t copy{};
+            std::memcpy(&copy, e, std::min<size_t>(e->size, sizeof copy));
+            static_cast<Collected*>(l->ctx)->events.push_back(copy);
+            return true;
+        };
+    }
+};
+
+class AdapterTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        descriptor.clap_version = CLAP_VERSION_1_2_5;
+        descriptor.id = "test";
+        adapter = new ClapPluginAdapter(&host.host, &descriptor, factory);
+        plugin = adapter->clapPlugin();
+        ASSERT_TRUE(plugin->init(plugin));
+        ASSERT_TRUE(plugin->activate(plugin, 48000.0, 1, 4096));
+        ASSERT_TRUE(plugin->start_processing(plugin));
+    }
+    void TearDown() override { plugin->destroy(plugin); }
+
+    TestProcessor& processor() { return *static_cast<TestProcessor*>(adapter->processor()); }
+    TestModel& model() { return *static_cast<TestModel*>(adapter->model()); }
+
+    // Runs one block of stereo audio (constant 0.25 unless silent) through the plug-in.
+    clap_process_status run(uint32_t frames, const clap_input_events_t* in = nullptr, bool silent = false,
+                            const clap_output_events_t* out = nullptr) {
+        input.assign(2, std::vector<float>(frames, silent ? 0.0f : 0.25f));
+        output.assign(2, std::vector<float>(frames, -1.0f));
+        float* inPtr[2] = {input[0].data(), input[1].data()};
+        float* outPtr[2] = {output[0].data(), output[1].data()};
+        clap_audio_buffer_t inBuffer{inPtr, nullptr, 2, 0, silent ? 3u : 0u};
+        outBuffer = clap_audio_buffer_t{outPtr, nullptr, 2, 0, 0};
+        clap_process_t process{};
+        process.frames_count = frames;
+        process.audio_inputs = &inBuffer;
+        process.audio_inputs_count = 1;
+        process.audio_outputs = &outBuffer;
+        process.audio_outputs_count = 1;
+        process.in_events = in;
+        process.out_events = out;
+        processor().calls.clear();
+        return plugin->process(plugin, &process);
+    }
+
+    TestHost host;
+    TestFactory factory;
+    clap_plugin_descriptor_t descriptor{};
+    ClapPluginAdapter* adapter = nullptr;
+    const clap_plugin_t* plugin = nullptr;
+    std::vector<std::vector<float>> input, output;
+    clap_audio_buffer_t outBuffer{};
+};
+
+TEST_F(AdapterTest, BlockWithoutEventsIsOneCall) {
+    EXPECT_EQ(run(512), CLAP_PROCESS_CONTINUE);
+    ASSERT_EQ(processor().calls.size(), 1u);
+    EXPECT_EQ(processor().calls[0].frames, 512);
+    EXPECT_EQ(output[1][511], 0.25f);
+}
+
+TEST_F(AdapterTest, SplitsAtParameterChangesAndAppliesThemAtTheirTime) {
+    Events events;
+    events.param(0, 1, 0.5);
+    events.param(100, 2, 0.75);
+    events.param(100, 3, 0.125);
+    run(512, &events.list);
+    const auto& calls = processor().calls;
+    ASSERT_EQ(calls.size(), 2u);
+    EXPECT_EQ(calls[0].frames, 100);
+    EXPECT_EQ(calls[1].frames, 412);
+    EXPECT_EQ(calls[0].values, (std::vector<float>{0.0f, 0.5f, 0.0f, 0.0f}));
+    EXPECT_EQ(calls[1].values, (std::vector<float>{0.0f, 0.5f, 0.75f, 0.125f}));
+    EXPECT_EQ(model().values, calls[1].values);
+}
+
+TEST_F(AdapterTest, IgnoresForeignSpacesUnknownIdsAndChangesPastTheBlock) {
+    Events events;
+    events.param(10, 0, 0.5, /*space*/ 7);
+    events.param(20, 99, 0.5);
+    events.param(30, 1, std::nan(""));
+    events.param(600, 2, 1.0);
+    events.midi(40, 0x90, 60, 100, /*space*/ 7);
+    run(512, &events.list);
+    // Unknown ids still end sub-blocks; nothing is applied and no block runs past its end.
+    int total = 0;
+    for (const auto& call : processor().calls) total += call.frames;
+    EXPECT_EQ(total, 512);
+    EXPECT_EQ(model().values, std::vector<float>(kParameters, 0.0f));
+    EXPECT_TRUE(processor().midi.empty());
+}
+
+TEST_F(AdapterTest, TranslatesNotesAndMidi) {
+    Events events;
+    events.note(5, true, 60, 0.0, 3);
+    events.note(6, false, 60, 0.0, 3);
+    events.note(7, true, 61, 1.0, 17);
+    events.midi(8, 0xB0, 7, 99);
+    events.note(9, true, -1, 0.5); // a wildcard key has no MIDI form
+    run(64, &events.list);
+    const auto& midi = processor().midi;
+    ASSERT_EQ(midi.size(), 4u);
+    EXPECT_EQ(midi[0].status, 0x93);
+    EXPECT_EQ(midi[0].data2, 1); // note-on velocity 0 would be a note off: it becomes 1
+    EXPECT_EQ(midi[0].timeOffset, 5);
+    EXPECT_EQ(midi[1].status, 0x83);
+    EXPECT_EQ(midi[1].data2, 0);
+    EXPECT_EQ(midi[2].status, 0x91);
+    EXPECT_EQ(midi[2].data2, 127);
+    EXPECT_EQ(midi[3].status, 0xB0);
+    EXPECT_EQ(midi[3].data1, 7);
+}
+
+TEST_F(AdapterTest, ReceiveMidiDisabledKeepsHostMidiOut) {
+    processor().useMidiState(0);
+    for (float state : {1.0f, 0.0f}) {
+        processor().values[0] = state;
+        processor().midi.clear();
+        Events events;
+        events.midi(0, 0x90, 60, 100);
+        run(32, &events.list);
+        EXPECT_EQ(processor().midi.size(), state == 0.0f ? 1u : 0u) << "state " << state;
+    }
+}
+
+TEST_F(AdapterTest, SilentConstantInputGivesConstantOutputMask) {
+    run(256, nullptr, /*silent*/ true);
+    EXPECT_EQ(outBuffer.constant_mask, 0xFFFFFFFFull);
+    run(256, nullptr, /*silent*/ false);
+    EXPECT_EQ(outBuffer.constant_mask, 0u);
+}
+
+TEST_F(AdapterTest, EditsReachTheHostInOrderAndTheQueueDropsWhenFull) {
+    adapter->beginEdit(2);
+    adapter->performEdit(2, 0.5f);
+    adapter->endEdit(2);
+    EXPECT_EQ(processor().values[2], 0.5f);
+    EXPECT_EQ(model().values[2], 0.5f);
+    EXPECT_EQ(host.flushRequests, 2);
+
+    Collected out;
+    run(16, nullptr, false, &out.list);
+    ASSERT_EQ(out.events.size(), 3u);
+    EXPECT_EQ(out.events[0].header.type, CLAP_EVENT_PARAM_GESTURE_BEGIN);
+    EXPECT_EQ(out.events[0].header.size, sizeof(clap_event_param_gesture_t));
+    EXPECT_EQ(out.events[1].header.type, CLAP_EVENT_PARAM_VALUE);
+    EXPECT_EQ(out.events[1].header.size, 56u);
+    EXPECT_EQ(out.events[1].param_id, 2u);
+    EXPECT_EQ(out.events[1].value, 0.5);
+    EXPECT_EQ(out.events[1].note_id, -1);
+    EXPECT_EQ(out.events[1].key, -1);
+    EXPECT_EQ(out.events[2].header.type, CLAP_EVENT_PARAM_GESTURE_END);
+
+    // Undrained edits pile up to the queue's maximum; later ones are dropped, then a call drains them.
+    for (int i = 0; i < 70000; ++i) adapter->performEdit(1, float(i % 7) / 7.0f);
+    Collected drained;
+    run(16, nullptr, false, &drained.list);
+    EXPECT_EQ(drained.events.size(), 65534u);
+    Collected after;
+    adapter->performEdit(1, 0.25f);
+    run(16, nullptr, false, &after.list);
+    EXPECT_EQ(after.events.size(), 1u);
+}
+
+TEST_F(AdapterTest, FlushAppliesValuesAndDrainsEdits) {
+    Events events;
+    events.param(0, 3, 0.75);
+    adapter->performEdit(0, 1.0f);
+    Collected out;
+    const auto* params = static_cast<const clap_plugin_params_t*>(plugin->get_extension(plugin, CLAP_EXT_PARAMS));
+    ASSERT_NE(params, nullptr);
+    params->flush(plugin, &events.list, &out.list);
+    EXPECT_EQ(model().values[3], 0.75f);
+    EXPECT_EQ(processor().values[3], 0.75f);
+    ASSERT_EQ(out.events.size(), 1u);
+    EXPECT_EQ(out.events[0].param_id, 0u);
+    double value = 0;
+    EXPECT_TRUE(params->get_value(plugin, 3, &value));
+    EXPECT_EQ(value, 0.75);
+    EXPECT_FALSE(params->get_value(plugin, kParameters, &value));
+}
+
+TEST_F(AdapterTest, ParametersChangedCopiesEverythingAndAsksForARescan) {
+    model().values = {0.1f, 0.2f, 0.3f, 0.4f};
+    adapter->parametersChanged(-1);
+    EXPECT_EQ(processor().values, model().values);
+    EXPECT_EQ(host.rescans, 1);
+}
+
+TEST_F(AdapterTest, MonoConfigurationRebuildsTheProcessor) {
+    const auto* configs = static_cast<const clap_plugin_audio_ports_config_t*>(
+        plugin->get_extension(plugin, CLAP_EXT_AUDIO_PORTS_CONFIG));
+    const auto* ports = static_cast<const clap_plugin_audio_ports_t*>(plugin->get_extension(plugin, CLAP_EXT_AUDIO_PORTS));
+    ASSERT_NE(configs, nullptr);
+    ASSERT_NE(ports, nullptr);
+    clap_audio_ports_config_t config{};
+    EXPECT_FALSE(configs->get(plugin, 2, &config));
+    EXPECT_FALSE(configs->select(plugin, 2));
+    ASSERT_TRUE(configs->get(plugin, 0, &config));
+    EXPECT_STREQ(config.name, "Mono");
+    EXPECT_EQ(config.input_port_count, 2u);
+
+    plugin->deactivate(plugin);
+    ASSERT_TRUE(configs->select(plugin, 0));
+    EXPECT_EQ(adapter->processor()->channelCount(), 1);
+    for (auto [index, isInput, name] : {std::tuple{0u, true, "Main In"}, {1u, true, "Sidechain In"}, {0u, false, "Main Out"}}) {
+        clap_audio_port_info_t info{};
+        ASSERT_TRUE(ports->get(plugin, index, isInput, &info));
+        EXPECT_STREQ(info.name, name);
+        EXPECT_EQ(info.channel_count, 1u);
+        EXPECT_STREQ(info.port_type, CLAP_PORT_MONO);
+    }
+    clap_audio_port_info_t info{};
+    EXPECT_FALSE(ports->get(plugin, 2, true, &info));
+    EXPECT_FALSE(ports->get(plugin, 1, false, &info));
+}
+
+TEST_F(AdapterTest, OffersTheExtensionsItImplementsOnly) {
+    for (const char* id : {CLAP_EXT_NOTE_PORTS, CLAP_EXT_AUDIO_PORTS, CLAP_EXT_AUDIO_PORTS_CONFIG, CLAP_EXT_PARAMS,
+                           CLAP_EXT_LATENCY, CLAP_EXT_TAIL, CLAP_EXT_TIMER_SUPPORT})
+        EXPECT_NE(plugin->get_extension(plugin, id), nullptr) << id;
+    for (const char* id : {"clap.audio-ports-config-info/draft-0", "clap.gain-adjustment-metering/0", "clap.params.x", ""})
+        EXPECT_EQ(plugin->get_extension(plugin, id), nullptr) << id;
+    const auto* tail = static_cast<const clap_plugin_tail_t*>(plugin->get_extension(plugin, CLAP_EXT_TAIL));
+    EXPECT_EQ(tail->get(plugin), 2147483647u);
+    const auto* notes = static_cast<const clap_plugin_note_ports_t*>(plugin->get_extension(plugin, CLAP_EXT_NOTE_PORTS));
+    clap_note_port_info_t note{};
+    EXPECT_EQ(notes->count(plugin, false), 0u);
+    ASSERT_TRUE(notes->get(plugin, 0, true, &note));
+    EXPECT_EQ(note.supported_dialects, 3u);
+    EXPECT_EQ(note.preferred_dialect, 2u);
+    EXPECT_STREQ(note.name, "Note Port");
+}
+
+TEST_F(AdapterTest, MissingSideChainAndOddHostBuffersAreHandled) {
+    // A host that announces a small maximum but gives no side chain: the zero buffer must not be overrun.
+    plugin->stop_processing(plugin);
+    plugin->deactivate(plugin);
+    ASSERT_TRUE(plugin->activate(plugin, 44100.0, 1, 8));
+    std::vector<float> left(3000, 0.5f), right(3000, 0.5f), outL(3000, -1), outR(3000, -1), extra(3000, -1);
+    float* in[2] = {left.data(), right.data()};
+    float* out[3] = {outL.data(), outR.data(), extra.data()};
+    clap_audio_buffer_t inBuffer{in, nullptr, 2, 0, 0};
+    clap_audio_buffer_t outBuf{out, nullptr, 3, 0, 0};
+    clap_process_t process{};
+    process.frames_count = 3000;
+    process.audio_inputs = &inBuffer;
+    process.audio_inputs_count = 1;
+    process.audio_outputs = &outBuf;
+    process.audio_outputs_count = 1;
+    EXPECT_EQ(plugin->process(plugin, &process), CLAP_PROCESS_CONTINUE);
+    EXPECT_EQ(outL[2999], 0.5f);
+    EXPECT_EQ(extra[2999], 0.0f); // a channel the processor does not feed is still written
+    // No outputs at all, and no inputs.
+    process.audio_outputs_count = 0;
+    process.audio_inputs_count = 0;
+    EXPECT_EQ(plugin->process(plugin, &process), CLAP_PROCESS_CONTINUE);
+}
+
+TEST_F(AdapterTest, EventsPostedFromOtherThreadsReachTheMainThreadThroughTimerOrCallback) {
+    ASSERT_EQ(host.timerPeriods.size(), 1u);
+    EXPECT_GE(host.timerPeriods[0], 10u);
+    EXPECT_LE(host.timerPeriods[0], 30u);
+    model().values[1] = 0.5f;
+    model().values[2] = 0.25f;
+    std::thread audio([this] {
+        model().postToMainThread(GenericPlugin::ParameterChangedEvent, 1);
+        model().postToMainThread(GenericPlugin::ParameterChangedEvent, 2);
+    });
+    audio.join();
+    EXPECT_EQ(host.callbackRequests.load(), 2);
+
+    // The host's timer delivers on the main thread: each change goes to the processor and the host.
+    const auto* timer = static_cast<const clap_plugin_timer_support_t*>(plugin->get_extension(plugin, CLAP_EXT_TIMER_SUPPORT));
+    timer->on_timer(plugin, 99); // not our timer
+    EXPECT_EQ(processor().values[1], 0.0f);
+    timer->on_timer(plugin, 7);
+    EXPECT_EQ(processor().values[1], 0.5f);
+    EXPECT_EQ(processor().values[2], 0.25f);
+    Collected out;
+    run(16, nullptr, false, &out.list);
+    ASSERT_EQ(out.events.size(), 2u);
+    EXPECT_EQ(out.events[0].param_id, 1u);
+    EXPECT_EQ(out.events[1].param_id, 2u);
+
+    // The same through on_main_thread, for hosts that honour request_callback.
+    model().values[3] = 0.75f;
+    std::thread([this] { model().postToMainThread(GenericPlugin::ParameterChangedEvent, 3); }).join();
+    plugin->on_main_thread(plugin);
+    EXPECT_EQ(processor().values[3], 0.75f);
+}
+
+} // namespace
