@@ -414,7 +414,6 @@ TEST_F(AdapterTest, EventsPostedFromOtherThreadsReachTheMainThreadThroughTimerOr
         model().postToMainThread(GenericPlugin::ParameterChangedEvent, 2);
     });
     audio.join();
-    EXPECT_EQ(host.callbackRequests.load(), 2);
 
     // The host's timer delivers on the main thread: each change goes to the processor and the host.
     const auto* timer = static_cast<const clap_plugin_timer_support_t*>(plugin->get_extension(plugin, CLAP_EXT_TIMER_SUPPORT));
