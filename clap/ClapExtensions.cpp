@@ -2,6 +2,10 @@
 
 #include "clap/ClapPluginAdapter.h"
 
+#include "parameters/AbstractPluginParameter.h"
+
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 
@@ -87,7 +91,24 @@ const clap_plugin_note_ports_t kNotePorts = {notePortsCount, notePortsGet};
 // Parameters: values live in the model.
 uint32_t paramsCount(const clap_plugin_t* plugin) { return uint32_t(self(plugin).model()->parameterCount()); }
 
-bool paramsGetInfo(const clap_plugin_t*, uint32_t, clap_param_info_t*) { return false; }
+const AbstractPluginParameter* modelParameter(const clap_plugin_t* plugin, clap_id id) {
+    return self(plugin).model()->parameter(int(std::min<clap_id>(id, INT32_MAX)));
+}
+
+bool paramsGetInfo(const clap_plugin_t* plugin, uint32_t index, clap_param_info_t* info) {
+    const AbstractPluginParameter* p = modelParameter(plugin, index);
+    if (!p || !info) return false;
+    std::memset(info, 0, sizeof *info);
+    info->id = clap_id(p->id());
+    info->flags = (p->isAutomatable() ? CLAP_PARAM_IS_AUTOMATABLE : 0) | (p->isStepped() ? CLAP_PARAM_IS_STEPPED : 0);
+    info->cookie = nullptr;
+    copyName(info->name, sizeof info->name, p->name().c_str());
+    copyName(info->module, sizeof info->module, self(plugin).model()->modulePath(int(index)).c_str());
+    info->min_value = p->minimum();
+    info->max_value = p->maximum();
+    info->default_value = p->defaultValue();
+    return true;
+}
 
 bool paramsGetValue(const clap_plugin_t* plugin, clap_id id, double* value) {
     GenericPlugin* model = self(plugin).model();
@@ -96,8 +117,22 @@ bool paramsGetValue(const clap_plugin_t* plugin, clap_id id, double* value) {
     return true;
 }
 
-bool paramsValueToText(const clap_plugin_t*, clap_id, double, char*, uint32_t) { return false; }
-bool paramsTextToValue(const clap_plugin_t*, clap_id, const char*, double*) { return false; }
+bool paramsValueToText(const clap_plugin_t* plugin, clap_id id, double value, char* buffer, uint32_t size) {
+    const AbstractPluginParameter* p = modelParameter(plugin, id);
+    if (!p || !buffer || size == 0 || std::isnan(value)) return false;
+    const double clamped = std::clamp(value, double(p->minimum()), double(p->maximum()));
+    copyName(buffer, size, p->text(static_cast<float>(clamped)).c_str());
+    return true;
+}
+
+bool paramsTextToValue(const clap_plugin_t* plugin, clap_id id, const char* text, double* value) {
+    const AbstractPluginParameter* p = modelParameter(plugin, id);
+    if (!p || !text || !value) return false;
+    float parsed = p->value();
+    if (!p->parseText(text, parsed)) return false;
+    *value = parsed;
+    return true;
+}
 
 void paramsFlush(const clap_plugin_t* plugin, const clap_input_events_t* in, const clap_output_events_t* out) {
     self(plugin).flush(in, out);

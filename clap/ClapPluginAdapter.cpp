@@ -1,6 +1,8 @@
 #include "clap/ClapPluginAdapter.h"
 
 #include "clap/ClapExtensions.h"
+#include "persistence/BinaryMemoryReader.h"
+#include "persistence/BinaryMemoryWriter.h"
 
 #include <algorithm>
 #include <cmath>
@@ -361,13 +363,22 @@ void ClapPluginAdapter::presetChanged(int flag) {
     if (hostState_ && hostState_->mark_dirty) hostState_->mark_dirty(host_);
 }
 
-void ClapPluginAdapter::exchangeDisplayData() {}
+void ClapPluginAdapter::exchangeDisplayData() {
+    std::lock_guard<std::recursive_mutex> guard(adapterLock_);
+    exchange_.clear();
+    BinaryMemoryWriter writer(exchange_);
+    processor_->writeDisplayData(writer);
+    BinaryMemoryReader reader(exchange_);
+    model_->receiveDisplayData(reader);
+}
 
 void ClapPluginAdapter::programChange(int bank, int program) {
     model_->postToMainThread(GenericPlugin::ProgramChangeEvent, int64_t(bank) * 256 + program);
 }
 
-void ClapPluginAdapter::controllerActivity(int /*number*/) {}
+void ClapPluginAdapter::controllerActivity(int number) {
+    model_->postToMainThread(GenericPlugin::ControllerActivityEvent, number);
+}
 
 void ClapPluginAdapter::processorParameterChanged(int index) {
     performEdit(index, processor_->parameterValue(index));

@@ -8,6 +8,7 @@
 #include "core/UnifiedPluginAdapter.h"
 
 #include <atomic>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -109,4 +110,5 @@ private:
     uint32_t eventReadIndex_ = 0;
     uint32_t subBlockStart_ = 0;
     LockFreeQueue<clap_event_param_value_t> outgoing_;
+    std::vector<uint8_t> exchange_; // reused by every display-data exchange
 };

@@ -66,20 +66,31 @@ void GenericPluginProcessor::queueParameterChange(int index, float value) {
     parameterChanges_.push(ParameterChange{index, value});
 }
 
+void GenericPluginProcessor::queueAllParameters() {
+    for (int i = 0; i < parameterCount(); ++i) queueParameterChange(i, parameterValue(i));
+}
+
+void GenericPluginProcessor::writeDisplayData(BinaryDataWriter& writer) {
+    samplesSinceDisplay_.store(0);
+    writer.writeFloat(tempo());
+    for (const auto& entry : transportHistory_) writer.writeInt64(entry.load(std::memory_order_relaxed));
+}
+
 bool GenericPluginProcessor::receivesMidi() const {
     if (midiStateParameter_ < 0) return true;
     return std::lround(parameterValue(midiStateParameter_)) == 0;
 }
 
 void GenericPluginProcessor::setTransport(float tempo, float positionBeats, int64_t steadyTime, bool playing) {
-    tempo_ = std::fabs(tempo) > kTransportTolerance && std::isfinite(tempo) ? tempo : 120.0f;
+    const float beatsPerMinute = std::fabs(tempo) > kTransportTolerance && std::isfinite(tempo) ? tempo : 120.0f;
+    tempo_.store(beatsPerMinute, std::memory_order_relaxed);
     if (!std::isfinite(positionBeats)) positionBeats = 0.0f;
     if (std::fabs(positionBeats - previousPosition_) > kTransportTolerance || playing) {
         freePosition_ = positionBeats;
-        if (playing && !wasPlaying_) transportStarted(tempo_, freePosition_, steadyTime);
+        if (playing && !wasPlaying_) transportStarted(beatsPerMinute, freePosition_, steadyTime);
     } else {
         const double rate = environment_->sampleRate;
-        freePosition_ += double(samplesSinceTransport_) * tempo_ / 60.0 / rate;
+        freePosition_ += double(samplesSinceTransport_) * beatsPerMinute / 60.0 / rate;
         // Truncating remainder: a negative position wraps towards zero, into (-256, 0].
         freePosition_ = kWrapBeats * std::fmod(freePosition_ / kWrapBeats, 1.0);
     }
@@ -87,13 +98,13 @@ void GenericPluginProcessor::setTransport(float tempo, float positionBeats, int6
     if (processBlock_) {
         const uint32_t call = std::atomic_ref<uint32_t>(processBlock_[0]).fetch_add(1) + 1;
         if (playing) {
-            for (int64_t& entry : transportHistory_)
-                if (entry == -1) {
-                    entry = int64_t((uint64_t(call) << 32) | 0xFFFFFFFEull);
+            for (auto& entry : transportHistory_)
+                if (entry.load(std::memory_order_relaxed) == -1) {
+                    entry.store(int64_t((uint64_t(call) << 32) | 0xFFFFFFFEull), std::memory_order_relaxed);
                     break;
                 }
         } else {
-            std::fill(std::begin(transportHistory_), std::end(transportHistory_), int64_t(-1));
+            for (auto& entry : transportHistory_) entry.store(-1, std::memory_order_relaxed);
         }
     }
 
@@ -116,7 +127,7 @@ void GenericPluginProcessor::process(const float* const* inputs, int inputCount,
     lastController_ = -1;
     if (batchDepth_.load() == 0) applyParameterChanges();
     if (transportChanged_) {
-        transportChanged(tempo_, freePosition_);
+        transportChanged(tempo(), freePosition_);
         transportChanged_ = false;
     }
 
@@ -225,7 +236,7 @@ void GenericPluginProcessor::applyParameterChanges() {
     ParameterChange change{};
     while (parameterChanges_.pop(change)) {
         if (change.index >= 0) {
-            applyParameterValue(change.index, change.value);
+            if (AbstractPluginParameter* p = parameter(change.index)) p->notifyListeners(change.value);
             parameterApplied(change.index);
         } else if (change.index == kJumpRecord) {
             environment_->notify(wave::Environment::ParameterJump);

@@ -7,6 +7,7 @@
 #include "core/GenericPluginBase.h"
 #include "core/LockFreeQueue.h"
 #include "midi/MidiMessage.h"
+#include "persistence/BinaryDataWriter.h"
 #include "wave/Environment.h"
 #include "wave/Input.h"
 
@@ -91,13 +92,17 @@ public:
     int outputCount() const { return channelCount(); }
 
     // Any thread.
-    void beginParameterBatch() { ++batchDepth_; }
-    void endParameterBatch() { --batchDepth_; }
+    void beginParameterBatch() override { ++batchDepth_; }
+    void endParameterBatch() override { --batchDepth_; }
     void requestParameterJump() { queueParameterChange(kJumpRecord, 0.0f); }
     void requestReset() { queueParameterChange(kResetRecord, 0.0f); }
     // Called by a parameter after it accepted a value (any thread). Changes not from the shell are
     // reported to it so that the model and the host follow.
-    void parameterChanged(int index, float value, int flags);
+    void parameterChanged(int index, float value, int flags) override;
+    // Main thread, audio thread idle: queues every parameter's value, so the graph starts from them.
+    void queueAllParameters();
+    // Main thread under the adapter lock: tempo, transport history (the model reads them back).
+    virtual void writeDisplayData(BinaryDataWriter& writer);
     // Any thread; answers false when the MIDI input queue is full and the message was dropped.
     bool pushMidi(const MidiMessage& message) { return midiInput_.push(message); }
     // Whether host MIDI should reach the MIDI input ("Receive MIDI" not Disabled).
@@ -125,9 +130,9 @@ public:
         (void)steadyTime;
     }
 
-    float tempo() const { return tempo_; }
+    float tempo() const { return tempo_.load(std::memory_order_relaxed); }
     double songPosition() const { return freePosition_; }
-    const int64_t* transportHistory() const { return transportHistory_; }
+    int64_t transportHistory(int index) const { return transportHistory_[index].load(std::memory_order_relaxed); }
 
     static bool isSilent(const float* const* channels, int count, int frames);
 
@@ -136,11 +141,6 @@ protected:
     virtual void initialiseOnce() {}
     // Audio thread: a queued change was applied; the frame tells every channel and follows "Receive MIDI".
     virtual void parameterApplied(int index);
-    // Audio thread: hands a queued value to the parameter's listeners (the signal graph).
-    virtual void applyParameterValue(int index, float value) {
-        (void)index;
-        (void)value;
-    }
     // Audio thread: one MIDI message reaches the decoder.
     virtual void decodeMidi(const MidiMessage& message) { (void)message; }
     // Audio thread: releases held notes when MIDI is switched off.
@@ -174,14 +174,15 @@ private:
     std::vector<std::unique_ptr<Channel>> channels_;
     BypassProcessor bypass_;
 
-    float tempo_ = 120.0f;
+    // Read by the display exchange on the main thread while the audio thread writes them.
+    std::atomic<float> tempo_{120.0f};
     float previousPosition_ = 0.0f;
     bool wasPlaying_ = false;
     bool transportChanged_ = false;
     int lastController_ = -1;
     int samplesSinceTransport_ = 0;
     double freePosition_ = 0.0;
-    int64_t transportHistory_[4] = {-1, -1, -1, -1};
+    std::atomic<int64_t> transportHistory_[4] = {-1, -1, -1, -1};
     std::atomic<int> samplesSinceDisplay_{kDisplayCounterLimit};
     static constexpr int kDisplayCounterLimit = 12288000;
 

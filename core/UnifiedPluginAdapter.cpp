@@ -13,6 +13,8 @@ void UnifiedPluginAdapter::bindProcessor() {
     processor_->setProcessorAdapter(this);
     processor_->environment().setSampleRate(model_->sampleRate());
     copyParametersToProcessor(-1);
+    // Values equal to the processor's own do not queue: the graph must still start from every one.
+    processor_->queueAllParameters();
     model_->processorReady();
 }
 

@@ -84,6 +84,12 @@ std::int32_t BinaryDataReader::readInt32() {
     return decodeLittleEndianInt32(bytes);
 }
 
+std::int64_t BinaryDataReader::readInt64() {
+    const auto low = static_cast<std::uint32_t>(readInt32());
+    const auto high = static_cast<std::uint32_t>(readInt32());
+    return static_cast<std::int64_t>(static_cast<std::uint64_t>(high) << 32 | low);
+}
+
 float BinaryDataReader::readFloat() {
     std::array<char, 4> bytes{};
     readBytes(bytes.data(), bytes.size());

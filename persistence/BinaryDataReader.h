@@ -38,6 +38,7 @@ public:
     void skipBytes(std::int64_t count);
     // 0 after a short read.
     std::int32_t readInt32();
+    std::int64_t readInt64();
     // 0.0f after a short read.
     float readFloat();
     // A 32-bit byte count and that many bytes. A count of zero or less is the empty string and consumes

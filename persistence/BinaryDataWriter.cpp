@@ -51,6 +51,12 @@ void BinaryDataWriter::writeInt32(std::int32_t value) {
     writeBytes(bytes.data(), bytes.size());
 }
 
+void BinaryDataWriter::writeInt64(std::int64_t value) {
+    const auto bits = static_cast<std::uint64_t>(value);
+    writeInt32(static_cast<std::int32_t>(static_cast<std::uint32_t>(bits)));
+    writeInt32(static_cast<std::int32_t>(static_cast<std::uint32_t>(bits >> 32)));
+}
+
 void BinaryDataWriter::writeFloat(float value) {
     const std::array<char, 4> bytes = encodeLittleEndianFloat(value);
     writeBytes(bytes.data(), bytes.size());

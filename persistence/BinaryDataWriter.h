@@ -30,6 +30,8 @@ public:
 
     void writeBytes(const void* source, std::size_t count);
     void writeInt32(std::int32_t value);
+    // Two little-endian 32-bit halves, the low one first.
+    void writeInt64(std::int64_t value);
     void writeFloat(float value);
     // A 32-bit byte count and the bytes as they are, no terminator. A text longer than a count can say
     // fails the stream and writes nothing.

@@ -1,6 +1,7 @@
 // The adapter driven in-process through its CLAP record, with a model and processor whose parameters and
 // calls the tests can see.
 #include "clap/ClapPluginAdapter.h"
+#include "parameters/FloatPluginParameter.h"
 
 #include <gtest/gtest.h>
 
@@ -16,13 +17,27 @@ namespace {
 
 constexpr int kParameters = 4;
 
+// Four parameters 0..1, owned by whichever half constructs them.
+struct TestParameters {
+    explicit TestParameters(GenericParameterOwner* owner) {
+        for (int i = 0; i < kParameters; ++i) {
+            list.push_back(std::make_unique<FloatPluginParameter>(owner, std::string{'P', char('0' + i)}));
+            list.back()->setRange(0.0f, 1.0f, 0.0f);
+        }
+    }
+    std::vector<std::unique_ptr<FloatPluginParameter>> list;
+};
+
+std::vector<float> valuesOf(const GenericPluginBase& half) {
+    std::vector<float> values;
+    for (int i = 0; i < half.parameterCount(); ++i) values.push_back(half.parameterValue(i));
+    return values;
+}
+
 class TestModel : public GenericPlugin {
 public:
     TestModel() : GenericPlugin(GenericPluginInfo{}) {}
-    int parameterCount() const override { return kParameters; }
-    float parameterValue(int index) const override { return values[size_t(index)]; }
-    void setParameterValue(int index, float value, int) override { values[size_t(index)] = value; }
-    std::vector<float> values = std::vector<float>(kParameters, 0.0f);
+    TestParameters parameters{this};
 };
 
 // Records each call of the frame with the parameter values it saw, and the MIDI it decoded.
@@ -36,21 +51,15 @@ public:
     explicit TestProcessor(int layout) : GenericPluginProcessor(GenericPluginInfo{}, layout) {
         for (int c = 0; c < channelCount(); ++c) channel(c).output = &channel(c).mainInput;
     }
-    int parameterCount() const override { return kParameters; }
-    float parameterValue(int index) const override { return values[size_t(index)]; }
-    void setParameterValue(int index, float value, int flags) override {
-        values[size_t(index)] = value;
-        parameterChanged(index, value, flags);
-    }
     void process(const float* const* inputs, int inputCount, float* const* outputs, int outputCount, int frames,
                  uint32_t& status) override {
-        calls.push_back({frames, values});
+        calls.push_back({frames, valuesOf(*this)});
         GenericPluginProcessor::process(inputs, inputCount, outputs, outputCount, frames, status);
     }
     void decodeMidi(const MidiMessage& message) override { midi.push_back(message); }
     void useMidiState(int index) { setMidiStateParameter(index); }
 
-    std::vector<float> values = std::vector<float>(kParameters, 0.0f);
+    TestParameters parameters{this};
     std::vector<Call> calls;
     std::vector<MidiMessage> midi;
 };
@@ -217,7 +226,7 @@ TEST_F(AdapterTest, SplitsAtParameterChangesAndAppliesThemAtTheirTime) {
     EXPECT_EQ(calls[1].frames, 412);
     EXPECT_EQ(calls[0].values, (std::vector<float>{0.0f, 0.5f, 0.0f, 0.0f}));
     EXPECT_EQ(calls[1].values, (std::vector<float>{0.0f, 0.5f, 0.75f, 0.125f}));
-    EXPECT_EQ(model().values, calls[1].values);
+    EXPECT_EQ(valuesOf(model()), calls[1].values);
 }
 
 TEST_F(AdapterTest, IgnoresForeignSpacesUnknownIdsAndChangesPastTheBlock) {
@@ -232,7 +241,7 @@ TEST_F(AdapterTest, IgnoresForeignSpacesUnknownIdsAndChangesPastTheBlock) {
     int total = 0;
     for (const auto& call : processor().calls) total += call.frames;
     EXPECT_EQ(total, 512);
-    EXPECT_EQ(model().values, std::vector<float>(kParameters, 0.0f));
+    EXPECT_EQ(valuesOf(model()), std::vector<float>(kParameters, 0.0f));
     EXPECT_TRUE(processor().midi.empty());
 }
 
@@ -260,7 +269,7 @@ TEST_F(AdapterTest, TranslatesNotesAndMidi) {
 TEST_F(AdapterTest, ReceiveMidiDisabledKeepsHostMidiOut) {
     processor().useMidiState(0);
     for (float state : {1.0f, 0.0f}) {
-        processor().values[0] = state;
+        processor().setParameterValue(0, state, 1);
         processor().midi.clear();
         Events events;
         events.midi(0, 0x90, 60, 100);
@@ -280,8 +289,8 @@ TEST_F(AdapterTest, EditsReachTheHostInOrderAndTheQueueDropsWhenFull) {
     adapter->beginEdit(2);
     adapter->performEdit(2, 0.5f);
     adapter->endEdit(2);
-    EXPECT_EQ(processor().values[2], 0.5f);
-    EXPECT_EQ(model().values[2], 0.5f);
+    EXPECT_EQ(processor().parameterValue(2), 0.5f);
+    EXPECT_EQ(model().parameterValue(2), 0.5f);
     EXPECT_EQ(host.flushRequests, 2);
 
     Collected out;
@@ -308,6 +317,48 @@ TEST_F(AdapterTest, EditsReachTheHostInOrderAndTheQueueDropsWhenFull) {
     EXPECT_EQ(after.events.size(), 1u);
 }
 
+TEST_F(AdapterTest, HostAutomationIsNotEchoedButProcessorChangesReachModelAndHost) {
+    Events events;
+    events.param(0, 1, 0.5);
+    Collected out;
+    run(64, &events.list, false, &out.list);
+    EXPECT_TRUE(out.events.empty());
+
+    // A change the processor makes itself, as its MIDI controller map does.
+    processor().setParameterValue(2, 0.375f, 0);
+    EXPECT_EQ(model().parameterValue(2), 0.375f);
+    Collected edits;
+    run(64, nullptr, false, &edits.list);
+    ASSERT_EQ(edits.events.size(), 1u);
+    EXPECT_EQ(edits.events[0].param_id, 2u);
+    EXPECT_EQ(edits.events[0].value, 0.375);
+}
+
+TEST_F(AdapterTest, ParameterInfoValueAndTextComeFromTheModel) {
+    const auto* params = static_cast<const clap_plugin_params_t*>(plugin->get_extension(plugin, CLAP_EXT_PARAMS));
+    EXPECT_EQ(params->count(plugin), uint32_t(kParameters));
+    clap_param_info_t info{};
+    ASSERT_TRUE(params->get_info(plugin, 3, &info));
+    EXPECT_EQ(info.id, 3u);
+    EXPECT_STREQ(info.name, "P3");
+    EXPECT_STREQ(info.module, "");
+    EXPECT_EQ(info.flags, CLAP_PARAM_IS_AUTOMATABLE);
+    EXPECT_EQ(info.max_value, 1.0);
+    EXPECT_FALSE(params->get_info(plugin, kParameters, &info));
+
+    char text[64];
+    ASSERT_TRUE(params->value_to_text(plugin, 1, 0.25, text, sizeof text));
+    double value = -1;
+    ASSERT_TRUE(params->text_to_value(plugin, 1, text, &value));
+    EXPECT_FLOAT_EQ(float(value), 0.25f);
+    char tiny[3];
+    ASSERT_TRUE(params->value_to_text(plugin, 1, 0.25, tiny, sizeof tiny));
+    EXPECT_EQ(std::strlen(tiny), 2u); // cut to the host's buffer
+    EXPECT_FALSE(params->value_to_text(plugin, 1, std::nan(""), text, sizeof text));
+    EXPECT_FALSE(params->text_to_value(plugin, 1, "not a number", &value));
+    EXPECT_FALSE(params->value_to_text(plugin, 99, 0.5, text, sizeof text));
+}
+
 TEST_F(AdapterTest, FlushAppliesValuesAndDrainsEdits) {
     Events events;
     events.param(0, 3, 0.75);
@@ -316,8 +367,8 @@ TEST_F(AdapterTest, FlushAppliesValuesAndDrainsEdits) {
     const auto* params = static_cast<const clap_plugin_params_t*>(plugin->get_extension(plugin, CLAP_EXT_PARAMS));
     ASSERT_NE(params, nullptr);
     params->flush(plugin, &events.list, &out.list);
-    EXPECT_EQ(model().values[3], 0.75f);
-    EXPECT_EQ(processor().values[3], 0.75f);
+    EXPECT_EQ(model().parameterValue(3), 0.75f);
+    EXPECT_EQ(processor().parameterValue(3), 0.75f);
     ASSERT_EQ(out.events.size(), 1u);
     EXPECT_EQ(out.events[0].param_id, 0u);
     double value = 0;
@@ -327,9 +378,12 @@ TEST_F(AdapterTest, FlushAppliesValuesAndDrainsEdits) {
 }
 
 TEST_F(AdapterTest, ParametersChangedCopiesEverythingAndAsksForARescan) {
-    model().values = {0.1f, 0.2f, 0.3f, 0.4f};
-    adapter->parametersChanged(-1);
-    EXPECT_EQ(processor().values, model().values);
+    // Changes made inside the plug-in within one batch reach the processor and the host once, at its end.
+    model().beginParameterBatch();
+    for (int i = 0; i < kParameters; ++i) model().setParameterValue(i, 0.1f * float(i + 1), 0);
+    EXPECT_EQ(host.rescans, 0);
+    model().endParameterBatch();
+    EXPECT_EQ(valuesOf(processor()), valuesOf(model()));
     EXPECT_EQ(host.rescans, 1);
 }
 
@@ -407,8 +461,8 @@ TEST_F(AdapterTest, EventsPostedFromOtherThreadsReachTheMainThreadThroughTimerOr
     ASSERT_EQ(host.timerPeriods.size(), 1u);
     EXPECT_GE(host.timerPeriods[0], 10u);
     EXPECT_LE(host.timerPeriods[0], 30u);
-    model().values[1] = 0.5f;
-    model().values[2] = 0.25f;
+    model().setParameterValue(1, 0.5f, 1);
+    model().setParameterValue(2, 0.25f, 1);
     std::thread audio([this] {
         model().postToMainThread(GenericPlugin::ParameterChangedEvent, 1);
         model().postToMainThread(GenericPlugin::ParameterChangedEvent, 2);
@@ -418,10 +472,10 @@ TEST_F(AdapterTest, EventsPostedFromOtherThreadsReachTheMainThreadThroughTimerOr
     // The host's timer delivers on the main thread: each change goes to the processor and the host.
     const auto* timer = static_cast<const clap_plugin_timer_support_t*>(plugin->get_extension(plugin, CLAP_EXT_TIMER_SUPPORT));
     timer->on_timer(plugin, 99); // not our timer
-    EXPECT_EQ(processor().values[1], 0.0f);
+    EXPECT_EQ(processor().parameterValue(1), 0.0f);
     timer->on_timer(plugin, 7);
-    EXPECT_EQ(processor().values[1], 0.5f);
-    EXPECT_EQ(processor().values[2], 0.25f);
+    EXPECT_EQ(processor().parameterValue(1), 0.5f);
+    EXPECT_EQ(processor().parameterValue(2), 0.25f);
     Collected out;
     run(16, nullptr, false, &out.list);
     ASSERT_EQ(out.events.size(), 2u);
@@ -429,10 +483,10 @@ TEST_F(AdapterTest, EventsPostedFromOtherThreadsReachTheMainThreadThroughTimerOr
     EXPECT_EQ(out.events[1].param_id, 2u);
 
     // The same through on_main_thread, for hosts that honour request_callback.
-    model().values[3] = 0.75f;
+    model().setParameterValue(3, 0.75f, 1);
     std::thread([this] { model().postToMainThread(GenericPlugin::ParameterChangedEvent, 3); }).join();
     plugin->on_main_thread(plugin);
-    EXPECT_EQ(processor().values[3], 0.75f);
+    EXPECT_EQ(processor().parameterValue(3), 0.75f);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // The processing frame: piece splitting, MIDI timing, parameter batches, silence and tail, transport and
 // the clean final copy.
 #include "core/GenericPluginProcessor.h"
+#include "parameters/FloatPluginParameter.h"
 
 #include <gtest/gtest.h>
 
@@ -40,7 +41,7 @@ public:
     int remaining = 0;
 };
 
-class TestProcessor : public GenericPluginProcessor {
+class TestProcessor : public GenericPluginProcessor, public IParameterValueListener<float> {
 public:
     TestProcessor() : GenericPluginProcessor(GenericPluginInfo{}, 1) {
         for (int c = 0; c < channelCount(); ++c) {
@@ -49,22 +50,22 @@ public:
             channel(c).output = producer.get();
             producers.push_back(std::move(producer));
         }
+        for (auto* p : {&first, &second}) {
+            p->setRange(0.0f, 1.0f, 0.0f);
+            p->addValueListener(*this);
+        }
     }
-    int parameterCount() const override { return 2; }
-    float parameterValue(int index) const override { return values[index]; }
-    void setParameterValue(int index, float value, int flags) override {
-        values[index] = value;
-        parameterChanged(index, value, flags);
+    void parameterValueChanged(float value, AbstractPluginParameter& parameter) override {
+        applied.push_back({parameter.id(), value});
     }
-    void applyParameterValue(int index, float value) override { applied.push_back({index, value}); }
     void decodeMidi(const MidiMessage& message) override {
         decoded.push_back({message.timeOffset, int(producers[0]->counts.size())});
     }
-    using GenericPluginProcessor::applyParameterChanges;
 
     RingingProducer& left() { return *producers[0]; }
 
-    float values[2] = {0, 0};
+    FloatPluginParameter first{this, "First"};
+    FloatPluginParameter second{this, "Second"};
     std::vector<std::pair<int, float>> applied;
     // (time offset, pieces run before it was decoded)
     std::vector<std::pair<int, int>> decoded;
@@ -174,13 +175,13 @@ TEST_F(FrameTest, StoppedTransportAdvancesAndWrapsTowardsZero) {
 
 TEST_F(FrameTest, TransportHistoryRecordsPlayingCalls) {
     processor->setTransport(120.0f, 0.0f, 0, true);
-    const int64_t first = processor->transportHistory()[0];
+    const int64_t first = processor->transportHistory(0);
     EXPECT_EQ(uint64_t(first) & 0xFFFFFFFFull, 0xFFFFFFFEull);
-    EXPECT_EQ(processor->transportHistory()[1], -1);
+    EXPECT_EQ(processor->transportHistory(1), -1);
     processor->setTransport(120.0f, 1.0f, 0, true);
-    EXPECT_EQ(uint64_t(processor->transportHistory()[1]) >> 32, (uint64_t(first) >> 32) + 1);
+    EXPECT_EQ(uint64_t(processor->transportHistory(1)) >> 32, (uint64_t(first) >> 32) + 1);
     processor->setTransport(120.0f, 1.0f, 0, false);
-    for (int i = 0; i < 4; ++i) EXPECT_EQ(processor->transportHistory()[i], -1);
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(processor->transportHistory(i), -1);
 }
 
 } // namespace

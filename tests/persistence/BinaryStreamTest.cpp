@@ -41,6 +41,17 @@ TEST(BinaryStream, IntegersAndRealsAreLittleEndianBothWays) {
         EXPECT_TRUE(reader.good());
     }
 
+    const std::pair<std::int64_t, Bytes> longs[] = {
+        {-1, {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}},
+        {0x0123456789ABCDEFll, {0xEF, 0xCD, 0xAB, 0x89, 0x67, 0x45, 0x23, 0x01}},
+        {std::int64_t(0x00000007FFFFFFFEll), {0xFE, 0xFF, 0xFF, 0xFF, 0x07, 0x00, 0x00, 0x00}},
+    };
+    for (const auto& [value, bytes] : longs) {
+        EXPECT_EQ(writtenBytes([&](BinaryDataWriter& w) { w.writeInt64(value); }), bytes) << value;
+        BinaryMemoryReader reader(bytes);
+        EXPECT_EQ(reader.readInt64(), value);
+    }
+
     struct RealCase {
         float value;
         Bytes bytes;
