@@ -100,7 +100,8 @@ bool paramsGetInfo(const clap_plugin_t* plugin, uint32_t index, clap_param_info_
     if (!p || !info) return false;
     std::memset(info, 0, sizeof *info);
     info->id = clap_id(p->id());
-    info->flags = (p->isAutomatable() ? CLAP_PARAM_IS_AUTOMATABLE : 0) | (p->isStepped() ? CLAP_PARAM_IS_STEPPED : 0);
+    info->flags = (p->isAutomatable() ? uint32_t(CLAP_PARAM_IS_AUTOMATABLE) : 0u) |
+                  (p->isStepped() ? uint32_t(CLAP_PARAM_IS_STEPPED) : 0u);
     info->cookie = nullptr;
     copyName(info->name, sizeof info->name, p->name().c_str());
     copyName(info->module, sizeof info->module, self(plugin).model()->modulePath(int(index)).c_str());

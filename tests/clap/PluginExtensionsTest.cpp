@@ -134,8 +134,7 @@ std::vector<clap_param_info_t> allParams(const claphost::PluginInstance& instanc
     return params;
 }
 
-// Disabled until the plug-in declares its parameters.
-TEST(PluginParams, DISABLED_DeclarationsAreConsistentAndStartAtTheirDefaults) {
+TEST(PluginParams, DeclarationsAreConsistentAndStartAtTheirDefaults) {
     claptest::LoadedPlugin plugin;
     ASSERT_TRUE(plugin.instance);
     std::vector<clap_param_info_t> params = allParams(*plugin.instance);
@@ -197,8 +196,7 @@ std::vector<std::pair<clap_id, double>> newValues(const std::vector<clap_param_i
     return values;
 }
 
-// Disabled until the plug-in declares its parameters.
-TEST(PluginParams, DISABLED_FlushOnAnInactivePluginEqualsProcess) {
+TEST(PluginParams, FlushOnAnInactivePluginEqualsProcess) {
     claptest::LoadedPlugin flushed, processed;
     ASSERT_TRUE(flushed.instance && processed.instance);
     auto values = newValues(allParams(*flushed.instance), 40);

@@ -167,8 +167,7 @@ TEST(PluginProcess, InputEventsAtEveryTimeOfTheBlock) {
     }
 }
 
-// Disabled until the plug-in declares its parameters.
-TEST(PluginProcess, DISABLED_EventsOutsideTheCoreSpaceChangeNoParameter) {
+TEST(PluginProcess, EventsOutsideTheCoreSpaceChangeNoParameter) {
     claptest::LoadedPlugin plugin;
     ASSERT_TRUE(plugin.instance);
     claphost::PluginInstance& instance = *plugin.instance;
