@@ -15,6 +15,8 @@ class GenericPluginBase : public GenericParameterOwner {
 public:
     // "Receive MIDI" options; stored as the parameter's index.
     enum class MidiState : int { Enabled = 0, Disabled = 1 };
+    // Which input a level detector follows; stored as the parameter's index.
+    enum class InputSignal : int { NormalInput = 0, SideChain = 1 };
 
     explicit GenericPluginBase(const GenericPluginInfo& info) : info_(info) {}
     virtual ~GenericPluginBase() = default;

@@ -1,6 +1,7 @@
 // The parameters of one envelope follower ("EF N"): which input it follows and its attack and release.
 #pragma once
 
+#include "core/GenericPluginBase.h"
 #include "parameters/IndexedPluginParameter.h"
 #include "parameters/ModulationTargetParameterBase.h"
 #include "parameters/ParameterSetList.h"
@@ -16,7 +17,7 @@ public:
 
     // 0 the normal input, 1 the side chain. Named without a space ("EF 1Input"): presets and host projects
     // know it by that name.
-    IndexedPluginParameter<int> input;
+    IndexedPluginParameter<GenericPluginBase::InputSignal> input;
     ModulationTargetParameter attack;  // s
     ModulationTargetParameter release; // s
 };
