@@ -2,6 +2,7 @@
 // calls the tests can see.
 #include "clap/ClapPluginAdapter.h"
 #include "parameters/FloatPluginParameter.h"
+#include "tools/claphost/InputEventList.h"
 
 #include <gtest/gtest.h>
 
@@ -105,48 +106,6 @@ struct TestHost {
     }
 };
 
-// A sorted host event list.
-struct Events {
-    std::vector<std::vector<uint8_t>> storage;
-    clap_input_events_t list{};
-
-    Events() {
-        list.ctx = this;
-        list.size = [](const clap_input_events_t* l) { return uint32_t(static_cast<Events*>(l->ctx)->storage.size()); };
-        list.get = [](const clap_input_events_t* l, uint32_t i) {
-            return reinterpret_cast<const clap_event_header_t*>(static_cast<Events*>(l->ctx)->storage[i].data());
-        };
-    }
-    template <typename T> void add(const T& event) {
-        std::vector<uint8_t> bytes(sizeof(T));
-        std::memcpy(bytes.data(), &event, sizeof(T));
-        storage.push_back(std::move(bytes));
-    }
-    void param(uint32_t time, clap_id id, double value, uint16_t space = CLAP_CORE_EVENT_SPACE_ID) {
-        clap_event_param_value_t e{};
-        e.header = {sizeof e, time, space, CLAP_EVENT_PARAM_VALUE, 0};
-        e.param_id = id;
-        e.value = value;
-        add(e);
-    }
-    void note(uint32_t time, bool on, int16_t key, double velocity, int16_t channel = 0) {
-        clap_event_note_t e{};
-        e.header = {sizeof e, time, CLAP_CORE_EVENT_SPACE_ID, uint16_t(on ? CLAP_EVENT_NOTE_ON : CLAP_EVENT_NOTE_OFF), 0};
-        e.key = key;
-        e.channel = channel;
-        e.velocity = velocity;
-        add(e);
-    }
-    void midi(uint32_t time, uint8_t s, uint8_t d1, uint8_t d2, uint16_t space = CLAP_CORE_EVENT_SPACE_ID) {
-        clap_event_midi_t e{};
-        e.header = {sizeof e, time, space, CLAP_EVENT_MIDI, 0};
-        e.data[0] = s;
-        e.data[1] = d1;
-        e.data[2] = d2;
-        add(e);
-    }
-};
-
 struct Collected {
     std::vector<clap_event_param_value_t> events;
     clap_output_events_t list{};
@@ -215,11 +174,11 @@ TEST_F(AdapterTest, BlockWithoutEventsIsOneCall) {
 }
 
 TEST_F(AdapterTest, SplitsAtParameterChangesAndAppliesThemAtTheirTime) {
-    Events events;
-    events.param(0, 1, 0.5);
-    events.param(100, 2, 0.75);
-    events.param(100, 3, 0.125);
-    run(512, &events.list);
+    claphost::InputEventList events;
+    events.paramValue(0, 1, 0.5);
+    events.paramValue(100, 2, 0.75);
+    events.paramValue(100, 3, 0.125);
+    run(512, events.clapEvents());
     const auto& calls = processor().calls;
     ASSERT_EQ(calls.size(), 2u);
     EXPECT_EQ(calls[0].frames, 100);
@@ -230,13 +189,19 @@ TEST_F(AdapterTest, SplitsAtParameterChangesAndAppliesThemAtTheirTime) {
 }
 
 TEST_F(AdapterTest, IgnoresForeignSpacesUnknownIdsAndChangesPastTheBlock) {
-    Events events;
-    events.param(10, 0, 0.5, /*space*/ 7);
-    events.param(20, 99, 0.5);
-    events.param(30, 1, std::nan(""));
-    events.param(600, 2, 1.0);
-    events.midi(40, 0x90, 60, 100, /*space*/ 7);
-    run(512, &events.list);
+    claphost::InputEventList events;
+    clap_event_param_value_t foreignValue{};
+    foreignValue.header = {sizeof foreignValue, 10, 7, CLAP_EVENT_PARAM_VALUE, 0};
+    foreignValue.value = 0.5;
+    events.push(foreignValue);
+    events.paramValue(20, 99, 0.5);
+    events.paramValue(30, 1, std::nan(""));
+    events.paramValue(600, 2, 1.0);
+    clap_event_midi_t foreignMidi{};
+    foreignMidi.header = {sizeof foreignMidi, 40, 7, CLAP_EVENT_MIDI, 0};
+    foreignMidi.data[0] = 0x90;
+    events.push(foreignMidi);
+    run(512, events.clapEvents());
     // Unknown ids still end sub-blocks; nothing is applied and no block runs past its end.
     int total = 0;
     for (const auto& call : processor().calls) total += call.frames;
@@ -246,13 +211,13 @@ TEST_F(AdapterTest, IgnoresForeignSpacesUnknownIdsAndChangesPastTheBlock) {
 }
 
 TEST_F(AdapterTest, TranslatesNotesAndMidi) {
-    Events events;
-    events.note(5, true, 60, 0.0, 3);
-    events.note(6, false, 60, 0.0, 3);
-    events.note(7, true, 61, 1.0, 17);
+    claphost::InputEventList events;
+    events.noteOn(5, 60, 0.0, 3);
+    events.noteOff(6, 60, 0.0, 3);
+    events.noteOn(7, 61, 1.0, 17);
     events.midi(8, 0xB0, 7, 99);
-    events.note(9, true, -1, 0.5); // a wildcard key has no MIDI form
-    run(64, &events.list);
+    events.noteOn(9, -1, 0.5); // a wildcard key has no MIDI form
+    run(64, events.clapEvents());
     const auto& midi = processor().midi;
     ASSERT_EQ(midi.size(), 4u);
     EXPECT_EQ(midi[0].status, 0x93);
@@ -271,9 +236,9 @@ TEST_F(AdapterTest, ReceiveMidiDisabledKeepsHostMidiOut) {
     for (float state : {1.0f, 0.0f}) {
         processor().setParameterValue(0, state, 1);
         processor().midi.clear();
-        Events events;
+        claphost::InputEventList events;
         events.midi(0, 0x90, 60, 100);
-        run(32, &events.list);
+        run(32, events.clapEvents());
         EXPECT_EQ(processor().midi.size(), state == 0.0f ? 1u : 0u) << "state " << state;
     }
 }
@@ -318,10 +283,10 @@ TEST_F(AdapterTest, EditsReachTheHostInOrderAndTheQueueDropsWhenFull) {
 }
 
 TEST_F(AdapterTest, HostAutomationIsNotEchoedButProcessorChangesReachModelAndHost) {
-    Events events;
-    events.param(0, 1, 0.5);
+    claphost::InputEventList events;
+    events.paramValue(0, 1, 0.5);
     Collected out;
-    run(64, &events.list, false, &out.list);
+    run(64, events.clapEvents(), false, &out.list);
     EXPECT_TRUE(out.events.empty());
 
     // A change the processor makes itself, as its MIDI controller map does.
@@ -360,13 +325,13 @@ TEST_F(AdapterTest, ParameterInfoValueAndTextComeFromTheModel) {
 }
 
 TEST_F(AdapterTest, FlushAppliesValuesAndDrainsEdits) {
-    Events events;
-    events.param(0, 3, 0.75);
+    claphost::InputEventList events;
+    events.paramValue(0, 3, 0.75);
     adapter->performEdit(0, 1.0f);
     Collected out;
     const auto* params = static_cast<const clap_plugin_params_t*>(plugin->get_extension(plugin, CLAP_EXT_PARAMS));
     ASSERT_NE(params, nullptr);
-    params->flush(plugin, &events.list, &out.list);
+    params->flush(plugin, events.clapEvents(), &out.list);
     EXPECT_EQ(model().parameterValue(3), 0.75f);
     EXPECT_EQ(processor().parameterValue(3), 0.75f);
     ASSERT_EQ(out.events.size(), 1u);

@@ -71,42 +71,39 @@ void InputEventList::paramMod(uint32_t time, clap_id paramId, double amount, voi
     push(event);
 }
 
-void InputEventList::gestureBegin(uint32_t time, clap_id paramId) {
+void InputEventList::gesture(uint16_t type, uint32_t time, clap_id paramId) {
     clap_event_param_gesture_t event{};
-    event.header = header(sizeof event, time, CLAP_EVENT_PARAM_GESTURE_BEGIN);
+    event.header = header(sizeof event, time, type);
     event.param_id = paramId;
     push(event);
 }
 
-void InputEventList::gestureEnd(uint32_t time, clap_id paramId) {
-    clap_event_param_gesture_t event{};
-    event.header = header(sizeof event, time, CLAP_EVENT_PARAM_GESTURE_END);
-    event.param_id = paramId;
+void InputEventList::gestureBegin(uint32_t time, clap_id paramId) {
+    gesture(CLAP_EVENT_PARAM_GESTURE_BEGIN, time, paramId);
+}
+
+void InputEventList::gestureEnd(uint32_t time, clap_id paramId) { gesture(CLAP_EVENT_PARAM_GESTURE_END, time, paramId); }
+
+void InputEventList::note(uint16_t type, uint32_t time, int16_t key, double velocity, int16_t channel, int16_t port,
+                          int32_t noteId) {
+    clap_event_note_t event{};
+    event.header = header(sizeof event, time, type);
+    event.note_id = noteId;
+    event.port_index = port;
+    event.channel = channel;
+    event.key = key;
+    event.velocity = velocity;
     push(event);
 }
 
 void InputEventList::noteOn(uint32_t time, int16_t key, double velocity, int16_t channel, int16_t port,
                             int32_t noteId) {
-    clap_event_note_t event{};
-    event.header = header(sizeof event, time, CLAP_EVENT_NOTE_ON);
-    event.note_id = noteId;
-    event.port_index = port;
-    event.channel = channel;
-    event.key = key;
-    event.velocity = velocity;
-    push(event);
+    note(CLAP_EVENT_NOTE_ON, time, key, velocity, channel, port, noteId);
 }
 
 void InputEventList::noteOff(uint32_t time, int16_t key, double velocity, int16_t channel, int16_t port,
                              int32_t noteId) {
-    clap_event_note_t event{};
-    event.header = header(sizeof event, time, CLAP_EVENT_NOTE_OFF);
-    event.note_id = noteId;
-    event.port_index = port;
-    event.channel = channel;
-    event.key = key;
-    event.velocity = velocity;
-    push(event);
+    note(CLAP_EVENT_NOTE_OFF, time, key, velocity, channel, port, noteId);
 }
 
 void InputEventList::midi(uint32_t time, uint8_t status, uint8_t data1, uint8_t data2, uint16_t port) {

@@ -47,6 +47,9 @@ public:
 private:
     static clap_event_header_t header(uint32_t size, uint32_t time, uint16_t type);
     void pushBytes(const void* event, size_t size);
+    void gesture(uint16_t type, uint32_t time, clap_id paramId);
+    void note(uint16_t type, uint32_t time, int16_t key, double velocity, int16_t channel, int16_t port,
+              int32_t noteId);
 
     // Events packed at 8-byte aligned offsets; order_ holds their offsets sorted by time.
     std::vector<std::byte> storage_;
